@@ -84,10 +84,18 @@ bool ReadSerialLineSettings(int fd, SerialLineSettings& settings) {
   }
   settings.baud = BaudFromSpeed(cfgetospeed(&current));
   switch (current.c_cflag & CSIZE) {
-    case CS5: settings.dataBits = 5; break;
-    case CS6: settings.dataBits = 6; break;
-    case CS7: settings.dataBits = 7; break;
-    default: settings.dataBits = 8; break;
+    case CS5:
+      settings.dataBits = 5;
+      break;
+    case CS6:
+      settings.dataBits = 6;
+      break;
+    case CS7:
+      settings.dataBits = 7;
+      break;
+    default:
+      settings.dataBits = 8;
+      break;
   }
   settings.parity = (current.c_cflag & PARENB) != 0;
   settings.stopBits = (current.c_cflag & CSTOPB) != 0 ? 2 : 1;
@@ -99,7 +107,9 @@ FileHandle OpenParallelPort(const std::string& devicePath) {
   return OpenNode(devicePath, O_WRONLY);
 }
 
-FileHandle OpenUsbPrinter(const std::string& devicePath) { return OpenNode(devicePath, O_RDWR); }
+FileHandle OpenUsbPrinter(const std::string& devicePath) {
+  return OpenNode(devicePath, O_RDWR);
+}
 
 WriteStatus WriteAll(int fd, const std::uint8_t* data, std::size_t size,
                      std::chrono::milliseconds bound) {
@@ -118,7 +128,8 @@ WriteStatus WriteAll(int fd, const std::uint8_t* data, std::size_t size,
     if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
       return WriteStatus::Failed;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) {
       return WriteStatus::TimedOut;
     }

@@ -45,8 +45,12 @@ PortMap PortMapFromEnvironment() {
   return value != nullptr ? ParsePortMap(value) : PortMap{};
 }
 
-std::string SysfsRoot() { return EnvironmentOr("PRINTER_TOOLS_SYSFS_ROOT", "/sys"); }
-std::string DevRoot() { return EnvironmentOr("PRINTER_TOOLS_DEV_ROOT", "/dev"); }
+std::string SysfsRoot() {
+  return EnvironmentOr("PRINTER_TOOLS_SYSFS_ROOT", "/sys");
+}
+std::string DevRoot() {
+  return EnvironmentOr("PRINTER_TOOLS_DEV_ROOT", "/dev");
+}
 std::string BroadcastAddress() {
   return EnvironmentOr("PRINTER_TOOLS_BROADCAST", "255.255.255.255");
 }

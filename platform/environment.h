@@ -20,8 +20,8 @@ using PortMap = std::map<std::string, std::string>;
 PortMap ParsePortMap(std::string_view text);
 
 PortMap PortMapFromEnvironment();
-std::string SysfsRoot();        // "/sys" unless overridden
-std::string DevRoot();          // "/dev" unless overridden
+std::string SysfsRoot();         // "/sys" unless overridden
+std::string DevRoot();           // "/dev" unless overridden
 std::string BroadcastAddress();  // "255.255.255.255" unless overridden
 
 }  // namespace platform

@@ -12,7 +12,9 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept {
   return *this;
 }
 
-FileHandle::~FileHandle() { reset(); }
+FileHandle::~FileHandle() {
+  reset();
+}
 
 void FileHandle::reset() {
   if (fd_ >= 0) {

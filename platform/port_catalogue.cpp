@@ -17,11 +17,12 @@ struct TtyFamily {
   bool needsUartType;
 };
 
+// Ordered by first COM number, highest first, so that each COM number has one owner.
 // ttyS ports of the 8250 driver exist in sysfs whether or not a UART answers; their "type"
 // file reads 0 (PORT_UNKNOWN) when none does. USB adapters and modems exist only when plugged.
 constexpr TtyFamily kFamilies[] = {
-    {"ttyUSB", 33, false},
     {"ttyACM", 65, false},
+    {"ttyUSB", 33, false},
     {"ttyS", 1, true},
 };
 
@@ -93,7 +94,6 @@ std::string DevicePathForPort(const std::string& portName, const std::string& de
     if (!number || *number < 1) {
       return {};
     }
-    // Walk the families from the highest first number down so each COM number has one owner.
     for (const TtyFamily& family : kFamilies) {
       if (*number >= family.firstComNumber) {
         return devRoot + "/" + std::string(family.prefix) +

@@ -70,8 +70,7 @@ WriteStatus SendAll(int socket, const std::uint8_t* data, std::size_t size,
   const auto deadline = Clock::now() + bound;
   std::size_t sent = 0;
   while (sent < size) {
-    const ssize_t count =
-        ::send(socket, data + sent, size - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+    const ssize_t count = ::send(socket, data + sent, size - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
     if (count > 0) {
       sent += static_cast<std::size_t>(count);
       continue;
@@ -82,7 +81,8 @@ WriteStatus SendAll(int socket, const std::uint8_t* data, std::size_t size,
     if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
       return WriteStatus::Failed;
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     if (left.count() <= 0) {
       return WriteStatus::TimedOut;
     }

@@ -53,14 +53,15 @@ std::vector<UsbDeviceRecord> PresentUsbDevices(const std::string& sysfsRoot) {
   return devices;
 }
 
-std::vector<UsbDeviceRecord> PresentUsbDevices() { return PresentUsbDevices(SysfsRoot()); }
+std::vector<UsbDeviceRecord> PresentUsbDevices() {
+  return PresentUsbDevices(SysfsRoot());
+}
 
 std::vector<UsbPrinterInterface> PresentUsbPrinterInterfaces(const std::string& sysfsRoot,
                                                              const std::string& devRoot) {
   std::vector<std::pair<int, UsbPrinterInterface>> found;
   std::error_code error;
-  for (const auto& entry :
-       fs::directory_iterator(fs::path(sysfsRoot) / "class/usbmisc", error)) {
+  for (const auto& entry : fs::directory_iterator(fs::path(sysfsRoot) / "class/usbmisc", error)) {
     const std::string name = entry.path().filename().string();
     if (!name.starts_with("lp")) {
       continue;

@@ -9,9 +9,8 @@ namespace platform {
 void EventSleeper::Sleep(std::chrono::milliseconds duration) {
   QElapsedTimer timer;
   timer.start();
-  const bool onGuiThread =
-      QCoreApplication::instance() != nullptr &&
-      QThread::currentThread() == QCoreApplication::instance()->thread();
+  const bool onGuiThread = QCoreApplication::instance() != nullptr &&
+                           QThread::currentThread() == QCoreApplication::instance()->thread();
   while (timer.elapsed() < duration.count()) {
     const auto left = duration.count() - timer.elapsed();
     if (onGuiThread) {

@@ -12,8 +12,7 @@ class FileDialogService {
  public:
   virtual ~FileDialogService() = default;
   // Returns the chosen full path, or an empty string when the user cancels.
-  virtual QString OpenFile(QWidget* owner, const QString& filter,
-                           const QString& defaultSuffix) = 0;
+  virtual QString OpenFile(QWidget* owner, const QString& filter, const QString& defaultSuffix) = 0;
 };
 
 class QtFileDialogService final : public FileDialogService {

@@ -8,8 +8,8 @@ namespace testsupport {
 
 ScratchDir::ScratchDir() {
   const char* tmp = std::getenv("TMPDIR");
-  std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
-                        "/printer-tools-test-XXXXXX";
+  std::string pattern =
+      std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/printer-tools-test-XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot create a scratch directory");
   }

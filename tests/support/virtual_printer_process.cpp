@@ -31,8 +31,8 @@ VirtualPrinterProcess::VirtualPrinterProcess(std::vector<std::string> arguments)
     throw std::runtime_error("VIRTUAL_PRINTER is not set");
   }
   const char* tmp = std::getenv("TMPDIR");
-  std::string pattern = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") +
-                        "/virtual-printer-XXXXXX";
+  std::string pattern =
+      std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/virtual-printer-XXXXXX";
   if (::mkdtemp(pattern.data()) == nullptr) {
     throw std::runtime_error("cannot create a directory for the virtual printer");
   }
@@ -93,8 +93,8 @@ std::vector<std::uint8_t> VirtualPrinterProcess::Received() const {
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }
 
-std::vector<std::uint8_t> VirtualPrinterProcess::WaitForBytes(std::size_t count,
-                                                              std::chrono::milliseconds wait) const {
+std::vector<std::uint8_t> VirtualPrinterProcess::WaitForBytes(
+    std::size_t count, std::chrono::milliseconds wait) const {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   std::vector<std::uint8_t> received = Received();
   while (received.size() < count && std::chrono::steady_clock::now() < deadline) {
@@ -115,6 +115,8 @@ std::string VirtualPrinterProcess::WaitForLog(const std::string& text,
   return log;
 }
 
-std::string VirtualPrinterProcess::Log() const { return ReadWhole(logPath_); }
+std::string VirtualPrinterProcess::Log() const {
+  return ReadWhole(logPath_);
+}
 
 }  // namespace testsupport

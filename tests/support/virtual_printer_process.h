@@ -27,8 +27,8 @@ class VirtualPrinterProcess {
 
   // Waits until at least `count` bytes were received or `wait` has passed; returns what was
   // received by then.
-  std::vector<std::uint8_t> WaitForBytes(std::size_t count,
-                                         std::chrono::milliseconds wait = std::chrono::seconds(5)) const;
+  std::vector<std::uint8_t> WaitForBytes(
+      std::size_t count, std::chrono::milliseconds wait = std::chrono::seconds(5)) const;
 
   // Waits until the readable log contains `text` or `wait` has passed; returns the log.
   std::string WaitForLog(const std::string& text,

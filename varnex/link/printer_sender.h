@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace varnex::link {
+
+// What every page needs from the main window: the one send operation and the connected flag.
+class PrinterSender {
+ public:
+  virtual ~PrinterSender() = default;
+  // Sends the bytes to the connected printer and reports its own failures to the user.
+  // Returns true only when every byte was written.
+  virtual bool SendToPrinter(const std::uint8_t* bytes, std::int32_t count) = 0;
+  virtual bool IsConnected() const = 0;
+
+  bool Send(const std::vector<std::uint8_t>& bytes) {
+    return SendToPrinter(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+  }
+};
+
+}  // namespace varnex::link
