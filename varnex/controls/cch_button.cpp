@@ -1,6 +1,7 @@
 #include "varnex/controls/cch_button.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -38,6 +39,9 @@ FramePens FocusPens() {
 
 CCHButton::CCHButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
   setAttribute(Qt::WA_Hover, true);
+  // No button is a dialog's default: Enter does nothing unless a button has the focus, and
+  // then it presses that button (keyPressEvent).
+  setAutoDefault(false);
 }
 
 QSize CCHButton::sizeHint() const {
@@ -120,6 +124,15 @@ void CCHButton::enterEvent(QEnterEvent* event) {
   hover_ = true;
   update();
   QPushButton::enterEvent(event);
+}
+
+void CCHButton::keyPressEvent(QKeyEvent* event) {
+  if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+      event->modifiers() == Qt::NoModifier) {
+    click();
+    return;
+  }
+  QPushButton::keyPressEvent(event);
 }
 
 void CCHButton::leaveEvent(QEvent* event) {

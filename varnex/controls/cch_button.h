@@ -24,6 +24,7 @@ class CCHButton : public QPushButton {
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void DrawGradient(class QPainter& painter, const QRect& inner);
