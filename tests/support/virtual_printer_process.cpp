@@ -51,6 +51,9 @@ VirtualPrinterProcess::VirtualPrinterProcess(std::vector<std::string> arguments)
       ::dup2(log, STDOUT_FILENO);
       ::dup2(log, STDERR_FILENO);
     }
+    // The printer must not hold the test's own sockets, ptys and FIFOs: a connection the test
+    // closes has to reach the printer as closed.
+    ::close_range(3, ~0U, 0);
     std::vector<char*> argv;
     for (auto& argument : arguments) {
       argv.push_back(argument.data());
@@ -60,8 +63,23 @@ VirtualPrinterProcess::VirtualPrinterProcess(std::vector<std::string> arguments)
     ::_exit(127);
   }
 
-  const std::string log = WaitForLog(kReadyLine, std::chrono::seconds(10));
+  // Waits for the ready line, and stops waiting early when the program has ended (a bad
+  // argument, an address in use).
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  std::string log = Log();
+  bool exited = false;
+  while (log.find(kReadyLine) == std::string::npos && !exited &&
+         std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    int status = 0;
+    exited = ::waitpid(pid_, &status, WNOHANG) == pid_;
+    log = Log();
+  }
   if (log.find(kReadyLine) == std::string::npos) {
+    if (exited) {
+      pid_ = -1;
+    }
+    Stop();
     throw std::runtime_error("the virtual printer did not start: " + log);
   }
   std::istringstream lines(log);
@@ -73,6 +91,10 @@ VirtualPrinterProcess::VirtualPrinterProcess(std::vector<std::string> arguments)
 }
 
 VirtualPrinterProcess::~VirtualPrinterProcess() {
+  Stop();
+}
+
+void VirtualPrinterProcess::Stop() {
   if (pid_ > 0) {
     ::kill(pid_, SIGTERM);
     int status = 0;
@@ -83,6 +105,7 @@ VirtualPrinterProcess::~VirtualPrinterProcess() {
       ::kill(pid_, SIGKILL);
       ::waitpid(pid_, &status, 0);
     }
+    pid_ = -1;
   }
   std::error_code error;
   std::filesystem::remove_all(directory_, error);

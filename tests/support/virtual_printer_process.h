@@ -38,6 +38,9 @@ class VirtualPrinterProcess {
   std::string Log() const;
 
  private:
+  // Ends the process (SIGTERM, then SIGKILL after two seconds) and removes its directory.
+  void Stop();
+
   int pid_ = -1;
   std::string recordPath_;
   std::string logPath_;

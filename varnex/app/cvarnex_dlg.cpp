@@ -12,6 +12,7 @@
 #include "varnex/controls/cch_button.h"
 #include "varnex/controls/page_look.h"
 #include "varnex/link/serial_port_list.h"
+#include "varnex/receipt/thermal_set_dlg.h"
 
 namespace varnex::app {
 namespace {
@@ -55,16 +56,17 @@ CVarnexDlg::CVarnexDlg(WindowServices services, platform::UiLanguage language, Q
   BuildMenus();
   bar_->FillPorts(link::SerialPortEntries(platform::SerialPortNames()));
 
-  pages_ = CreateTabPages(context_, this);
+  const TabPages tabPages = CreateTabPages(context_, this);
+  pages_ = tabPages.pages;
+  receiptPage_ = tabPages.receipt;
+  BuildMaintenanceMenu();
+  AttachMenus();
   for (controls::TabPage* page : pages_) {
     tabs_->addTab(page, QString());
   }
   SetTabCaptions();
   SetBarTexts();
   controls::ApplyPageLook(this);
-  for (controls::TabPage* page : pages_) {
-    controls::ApplyPageLook(page);
-  }
 
   connect(bar_->connectButton(), &QPushButton::clicked, this, &CVarnexDlg::OnConnect);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -106,9 +108,34 @@ void CVarnexDlg::BuildMenus() {
   AttachMenus();
 }
 
+// Holds the self-test page settings and the printer test system, the two receipt-page dialogs
+// whose buttons the page keeps hidden.
+void CVarnexDlg::BuildMaintenanceMenu() {
+  maintenanceMenu_ = new QMenu(this);
+  maintenanceMenu_->setObjectName(QStringLiteral("maintenance"));
+  QAction* selfTest = maintenanceMenu_->addAction(QString());
+  selfTest->setObjectName(QStringLiteral("1127"));
+  connect(selfTest, &QAction::triggered, receiptPage_, &receipt::ThermalSetDlg::OnSelfTestSettings);
+  QAction* testSystem = maintenanceMenu_->addAction(QString());
+  testSystem->setObjectName(QStringLiteral("1128"));
+  connect(testSystem, &QAction::triggered, receiptPage_, &receipt::ThermalSetDlg::OnTestSystem);
+}
+
 void CVarnexDlg::AttachMenus() {
   menuBar_->clear();
   menuBar_->addMenu(languageMenu(texts_.language()));
+  if (maintenanceMenu_ == nullptr) {
+    return;
+  }
+  const bool chinese = texts_.language() == platform::UiLanguage::Chinese;
+  maintenanceMenu_->setTitle(chinese ? QStringLiteral("维护(&M)")
+                                     : QStringLiteral("Maintenance(&M)"));
+  const QList<QAction*> items = maintenanceMenu_->actions();
+  items[0]->setText(chinese ? QStringLiteral("自检页设置")
+                            : QStringLiteral("Self-test page settings"));
+  items[1]->setText(chinese ? QStringLiteral("打印机测试系统")
+                            : QStringLiteral("Printer test system"));
+  menuBar_->addMenu(maintenanceMenu_);
 }
 
 void CVarnexDlg::SetTabCaptions() {

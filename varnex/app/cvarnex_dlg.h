@@ -14,6 +14,10 @@ class QMenu;
 class QMenuBar;
 class QTabWidget;
 
+namespace varnex::receipt {
+class ThermalSetDlg;
+}
+
 namespace varnex::app {
 
 class ConnectionBar;
@@ -52,6 +56,7 @@ class CVarnexDlg : public QDialog, public link::PrinterSender, private link::Lin
   controls::TabPage* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
   QMenuBar* menuBar() const { return menuBar_; }
   QMenu* languageMenu(platform::UiLanguage language) const;
+  QMenu* maintenanceMenu() const { return maintenanceMenu_; }
   platform::UiLanguage language() const { return texts_.language(); }
 
  private:
@@ -59,6 +64,7 @@ class CVarnexDlg : public QDialog, public link::PrinterSender, private link::Lin
   void ConnectionDropped() override;
   void BuildMenus();
   void AttachMenus();
+  void BuildMaintenanceMenu();
   void SetTabCaptions();
   void SetBarTexts();
 
@@ -70,6 +76,8 @@ class CVarnexDlg : public QDialog, public link::PrinterSender, private link::Lin
   QMenuBar* menuBar_;
   std::array<QMenu*, 2> languageMenus_{};  // [0] menu 183 (Chinese), [1] menu 184 (English)
   std::array<controls::TabPage*, 4> pages_{};
+  receipt::ThermalSetDlg* receiptPage_ = nullptr;
+  QMenu* maintenanceMenu_ = nullptr;
 };
 
 }  // namespace varnex::app

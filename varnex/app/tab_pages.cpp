@@ -3,6 +3,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "varnex/controls/page_look.h"
+#include "varnex/receipt/thermal_set_dlg.h"
+#include "varnex/wireless/cdlg_wifi.h"
+#include "varnex/wireless/prt_bt_dlg.h"
+
 namespace varnex::app {
 namespace {
 
@@ -16,8 +21,8 @@ class PlaceholderPage : public controls::TabPage {
         label_(new QLabel(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_, 0, Qt::AlignCenter);
-    setMinimumSize(560, 420);
     RefreshTexts();
+    controls::ApplyPageLook(this);
   }
   void RefreshTexts() override { label_->setText(context_.Text(captionId_)); }
 
@@ -29,9 +34,12 @@ class PlaceholderPage : public controls::TabPage {
 
 }  // namespace
 
-std::array<controls::TabPage*, 4> CreateTabPages(controls::PageContext& context, QWidget* parent) {
-  return {new PlaceholderPage(context, 107, parent), new PlaceholderPage(context, 108, parent),
-          new PlaceholderPage(context, 109, parent), new PlaceholderPage(context, 251, parent)};
+TabPages CreateTabPages(controls::PageContext& context, QWidget* parent) {
+  TabPages tabs;
+  tabs.receipt = new receipt::ThermalSetDlg(context, parent);
+  tabs.pages = {tabs.receipt, new PlaceholderPage(context, 108, parent),
+                new wireless::PrtBTDlg(context, parent), new wireless::CDlgWIFI(context, parent)};
+  return tabs;
 }
 
 }  // namespace varnex::app

@@ -4,9 +4,18 @@
 
 #include "varnex/controls/page_context.h"
 
+namespace varnex::receipt {
+class ThermalSetDlg;
+}
+
 namespace varnex::app {
 
-// Creates the four tab pages in tab order: receipt, label, Bluetooth and Ethernet, WiFi.
-std::array<controls::TabPage*, 4> CreateTabPages(controls::PageContext& context, QWidget* parent);
+struct TabPages {
+  std::array<controls::TabPage*, 4> pages{};  // tab order: receipt, label, wireless, WiFi
+  receipt::ThermalSetDlg* receipt = nullptr;  // the receipt page also serves the maintenance menu
+};
+
+// Creates the four tab pages in tab order and connects the dialogs they open.
+TabPages CreateTabPages(controls::PageContext& context, QWidget* parent);
 
 }  // namespace varnex::app

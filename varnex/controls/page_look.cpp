@@ -16,6 +16,9 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
+// Marks a note that keeps its red text when the page look is applied again.
+constexpr const char* kWarningNoteProperty = "warningNote";
+
 bool InsideAddressControl(const QWidget* widget) {
   for (const QWidget* parent = widget->parentWidget(); parent != nullptr;
        parent = parent->parentWidget()) {
@@ -32,7 +35,7 @@ void ApplyPageLook(QWidget* page) {
   page->setAutoFillBackground(true);
   SetColour(page, QPalette::Window, kPageBackground);
   for (QLabel* label : page->findChildren<QLabel*>()) {
-    if (!InsideAddressControl(label)) {
+    if (!InsideAddressControl(label) && !label->property(kWarningNoteProperty).toBool()) {
       SetColour(label, QPalette::WindowText, kStaticText);
     }
   }
@@ -47,6 +50,7 @@ void ApplyPageLook(QWidget* page) {
 }
 
 void MarkWarningNote(QLabel* note) {
+  note->setProperty(kWarningNoteProperty, true);
   SetColour(note, QPalette::WindowText, kWarningText);
 }
 

@@ -1,0 +1,43 @@
+#include "varnex/wireless/page_outcome.h"
+
+#include "varnex/controls/ipv4_address_edit.h"
+
+namespace varnex::wireless {
+
+controls::Ipv4AddressEdit* AddressControls::Of(AddressKind kind) const {
+  switch (kind) {
+    case AddressKind::IpAddress:
+      return ip;
+    case AddressKind::Gateway:
+      return gateway;
+    case AddressKind::SubnetMask:
+      return mask;
+  }
+  return nullptr;
+}
+
+QString MessageText(const Message& message, const controls::PageContext& context) {
+  if (message.IsFromTable()) {
+    return context.Text(message.string_id);
+  }
+  const std::string_view text = message.InCodeText(context.texts.language());
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void CarryOut(const Outcome& outcome, controls::PageContext& context, QWidget* owner,
+              const AddressControls& addresses) {
+  if (outcome.message) {
+    context.ShowMessage(owner, MessageText(*outcome.message, context));
+    if (outcome.clear) {
+      if (controls::Ipv4AddressEdit* control = addresses.Of(*outcome.clear)) {
+        control->clear();
+      }
+    }
+    return;
+  }
+  for (const Bytes& bytes : outcome.sends) {
+    context.printer.Send(bytes);
+  }
+}
+
+}  // namespace varnex::wireless
