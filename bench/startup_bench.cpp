@@ -44,19 +44,33 @@ void ShowAndWaitForPaint(QWidget& window) {
 }
 
 int RunChild(const char* kind, int argc, char** argv) {
+  using Clock = std::chrono::steady_clock;
+  const auto start = Clock::now();
   QApplication application(argc, argv);
+  const auto applicationReady = Clock::now();
+  auto constructed = applicationReady;
   if (std::strcmp(kind, "bare") == 0) {
     QLabel window(QStringLiteral("bare"));
+    constructed = Clock::now();
     ShowAndWaitForPaint(window);
-    std::printf("%ld\n", ResidentKilobytes());
+    std::printf("%ld", ResidentKilobytes());
   } else {
     platform::BoxMessageService messages;
     platform::QtFileDialogService files;
     platform::ThreadSleeper sleeper;
     varnex::app::CVarnexDlg window({messages, files, sleeper}, platform::UiLanguage::English);
+    constructed = Clock::now();
     ShowAndWaitForPaint(window);
-    std::printf("%ld\n", ResidentKilobytes());
+    std::printf("%ld", ResidentKilobytes());
   }
+  const auto painted = Clock::now();
+  const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+  if (std::getenv("STARTUP_PHASES") != nullptr) {
+    std::fprintf(stderr, "%s: application %.1f ms, window %.1f ms, paint %.1f ms\n", kind,
+                 ms(applicationReady - start), ms(constructed - applicationReady),
+                 ms(painted - constructed));
+  }
+  std::printf("\n");
   std::fflush(stdout);
   std::_Exit(0);
 }
