@@ -6,6 +6,7 @@
 
 #include "varnex/controls/cch_button.h"
 #include "varnex/controls/ipv4_address_edit.h"
+#include "varnex/controls/page_parts.h"
 
 namespace varnex::app {
 namespace {
@@ -14,22 +15,16 @@ const QStringList kFixedPorts = {"USB", "Ethernet", "LPT1", "LPT2"};
 const QStringList kBauds = {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
 constexpr int kDefaultBaudIndex = 7;
 
-template <typename Widget>
-Widget* Named(Widget* widget, int id) {
-  widget->setObjectName(QString::number(id));
-  return widget;
-}
-
 }  // namespace
 
 ConnectionBar::ConnectionBar(QWidget* parent)
     : QGroupBox(parent),
-      portCombo_(Named(new QComboBox(this), 1001)),
-      baudLabel_(Named(new QLabel(this), 1002)),
-      baudCombo_(Named(new QComboBox(this), 1003)),
-      ipLabel_(Named(new QLabel(this), 1004)),
-      ipAddress_(Named(new controls::Ipv4AddressEdit(this), 1005)),
-      connectButton_(Named(new controls::CCHButton(QString(), this), 1006)) {
+      portCombo_(controls::WithId(new QComboBox(this), 1001)),
+      baudLabel_(controls::WithId(new QLabel(this), 1002)),
+      baudCombo_(controls::WithId(new QComboBox(this), 1003)),
+      ipLabel_(controls::WithId(new QLabel(this), 1004)),
+      ipAddress_(controls::WithId(new controls::Ipv4AddressEdit(this), 1005)),
+      connectButton_(controls::WithId(new controls::CCHButton(QString(), this), 1006)) {
   setObjectName(QStringLiteral("1000"));
   portCombo_->addItems(kFixedPorts);
   portCombo_->setMinimumContentsLength(8);

@@ -37,42 +37,19 @@ constexpr ConfigRow kRows[] = {
      kEmpty, "110-220V"},
 };
 
-constexpr bool RowsFollowEnumeration() {
-  for (std::size_t i = 0; i < std::size(kRows); ++i) {
-    if (static_cast<std::size_t>(kRows[i].setting) != i) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(RowsFollowEnumeration(), "kRows must list the settings in enumeration order");
-
-constexpr bool EveryDefaultIsAChoice() {
-  for (const ConfigRow& row : kRows) {
-    if (std::none_of(row.choices.begin(), row.choices.end(),
-                     [&row](const Choice& c) { return c.text == row.defaultChoice; })) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(EveryDefaultIsAChoice(), "every default must be one of its row's choices");
+static_assert(common::RowsFollowEnumeration(kRows),
+              "kRows must list the settings in enumeration order");
+static_assert(common::EveryDefaultIsAChoice(kRows),
+              "every default must be one of its row's choices");
 
 }  // namespace
 
 std::size_t ConfigRow::DefaultIndex() const {
-  const auto found = std::find_if(choices.begin(), choices.end(),
-                                  [this](const Choice& c) { return c.text == defaultChoice; });
-  return static_cast<std::size_t>(found - choices.begin());
+  return common::IndexOfChoice(choices, defaultChoice);
 }
 
 std::vector<std::string_view> ConfigRow::ChoiceTexts() const {
-  std::vector<std::string_view> texts;
-  texts.reserve(choices.size());
-  for (const Choice& choice : choices) {
-    texts.push_back(choice.text);
-  }
-  return texts;
+  return common::ChoiceTexts(choices);
 }
 
 std::span<const ConfigRow> ConfigRows() {
@@ -85,15 +62,8 @@ const ConfigRow& RowOf(ConfigSetting setting) {
 
 Bytes BuildConfig(ConfigSetting setting, std::string_view shownText) {
   const ConfigRow& row = RowOf(setting);
-  std::uint8_t value = 0x00;
-  for (const Choice& choice : row.choices) {
-    if (choice.text == shownText) {
-      value = choice.value;
-      break;
-    }
-  }
   Bytes bytes(row.prefix.begin(), row.prefix.end());
-  bytes.push_back(value);
+  bytes.push_back(common::ValueOfChoice(row.choices, shownText).value_or(0x00));
   bytes.insert(bytes.end(), row.suffix.begin(), row.suffix.end());
   return bytes;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "varnex/common/choice_table.h"
 #include "varnex/label/outcome.h"
 
 namespace varnex::label {
@@ -18,11 +19,7 @@ enum class ConfigSetting {
   SupplyVoltage,    // list 1088
 };
 
-// One list entry: its text (exactly as the list shows it, UTF-8) and the byte it sends.
-struct Choice {
-  std::string_view text;
-  std::uint8_t value;
-};
+using common::Choice;
 
 // One command family: prefix, the list entries in list order, bytes after the value (the
 // sensor intensity ends in 00) and the entry selected when the page opens. A text that is not

@@ -14,6 +14,7 @@
 
 #include "varnex/controls/cch_button.h"
 #include "varnex/controls/page_look.h"
+#include "varnex/controls/page_parts.h"
 #include "varnex/label/config_commands.h"
 #include "varnex/label/model_text.h"
 #include "varnex/label/paper_size.h"
@@ -26,11 +27,7 @@ constexpr int kSetCaption = 130;  // "Setting"
 
 // Captions that follow the UI language: control id, string id. The model-setting label (1135)
 // keeps its own text in both languages.
-struct CaptionRow {
-  int control;
-  int string;
-};
-constexpr CaptionRow kCaptions[] = {
+constexpr controls::CaptionRow kCaptions[] = {
     {1056, 126},         {1057, 127},         {1058, 128},         {1068, 129},
     {1069, kSetCaption}, {1065, 131},         {1066, kSetCaption}, {1071, 135},
     {1072, kSetCaption}, {1059, 132},         {1062, 133},         {1061, kSetCaption},
@@ -90,17 +87,9 @@ constexpr int kRightLabelColumn = 4;
 constexpr int kLastColumn = 6;
 constexpr int kColumnGap = 16;
 
-template <typename Control>
-Control* WithId(Control* control, int id) {
-  control->setObjectName(QString::number(id));
-  return control;
-}
-
-QLabel* FieldLabel(int id, const QString& text = QString()) {
-  auto* label = WithId(new QLabel(text), id);
-  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  return label;
-}
+using controls::FieldLabel;
+using controls::TextEdit;
+using controls::WithId;
 
 // Every command button is owner-drawn except the supply voltage one (1087).
 QPushButton* CommandButton(int id) {
@@ -109,13 +98,7 @@ QPushButton* CommandButton(int id) {
     button->setAutoDefault(false);
     return button;
   }
-  return WithId(new controls::CCHButton(QString()), id);
-}
-
-QLineEdit* TextEdit(int id, std::u16string_view text) {
-  auto* edit = WithId(new QLineEdit(), id);
-  edit->setText(QString::fromStdU16String(std::u16string(text)));
-  return edit;
+  return controls::CommandButton(id);
 }
 
 void AddListRow(QGridLayout* grid, int row, int column, const ListRow& list, QComboBox* combo) {
@@ -182,8 +165,8 @@ void LabelSetDlg::BuildLeftColumn(QGridLayout* grid) {
 }
 
 void LabelSetDlg::BuildRightColumn(QGridLayout* grid) {
-  width_ = TextEdit(1060, kDefaultWidthText);
-  height_ = TextEdit(1063, kDefaultHeightText);
+  width_ = TextEdit(1060, 0, kDefaultWidthText);
+  height_ = TextEdit(1063, 0, kDefaultHeightText);
   grid->addWidget(FieldLabel(1059), 0, kRightLabelColumn);
   grid->addWidget(width_, 0, kRightLabelColumn + 1);
   grid->addWidget(FieldLabel(1062), 1, kRightLabelColumn);
@@ -200,7 +183,7 @@ void LabelSetDlg::BuildRightColumn(QGridLayout* grid) {
 }
 
 void LabelSetDlg::BuildModelRow(QGridLayout* grid, int row) {
-  model_ = TextEdit(1136, kDefaultModelText);
+  model_ = TextEdit(1136, 0, kDefaultModelText);
   grid->addWidget(FieldLabel(1135, QStringLiteral(" Mode Setting:")), row, kLeftLabelColumn);
   grid->addWidget(model_, row, kLeftLabelColumn + 1, 1, kLastColumn - 1);
   grid->addWidget(CommandButton(1137), row, kLastColumn);
@@ -273,17 +256,7 @@ void LabelSetDlg::ConnectButtons() {
 }
 
 void LabelSetDlg::RefreshTexts() {
-  for (const CaptionRow& row : kCaptions) {
-    const QString text = context_.Text(row.string);
-    QWidget* control = controls::FindControl<QWidget>(this, row.control);
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-      label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-      button->setText(text);
-    } else if (auto* group = qobject_cast<QGroupBox*>(control)) {
-      group->setTitle(text);
-    }
-  }
+  controls::SetCaptions(this, kCaptions, context_);
 
   for (Combo combo : kLanguageLists) {
     const ComboChoices choices = ChoicesOf(combo);

@@ -101,42 +101,19 @@ constexpr SettingRow kRows[] = {
     {Setting::PrintWidth, "Print width", kPrintWidthPrefix, kPrintWidthChoices, 0x00, "80mm"},
 };
 
-constexpr bool RowsFollowEnumeration() {
-  for (std::size_t i = 0; i < std::size(kRows); ++i) {
-    if (static_cast<std::size_t>(kRows[i].setting) != i) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(RowsFollowEnumeration(), "kRows must list the settings in enumeration order");
-
-constexpr bool EveryDefaultIsAChoice() {
-  for (const SettingRow& row : kRows) {
-    if (std::none_of(row.choices.begin(), row.choices.end(),
-                     [&row](const Choice& c) { return c.text == row.defaultChoice; })) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(EveryDefaultIsAChoice(), "every default must be one of its row's choices");
+static_assert(common::RowsFollowEnumeration(kRows),
+              "kRows must list the settings in enumeration order");
+static_assert(common::EveryDefaultIsAChoice(kRows),
+              "every default must be one of its row's choices");
 
 }  // namespace
 
 std::size_t SettingRow::DefaultIndex() const {
-  const auto found = std::find_if(choices.begin(), choices.end(),
-                                  [this](const Choice& c) { return c.text == defaultChoice; });
-  return static_cast<std::size_t>(found - choices.begin());
+  return common::IndexOfChoice(choices, defaultChoice);
 }
 
 std::vector<std::string_view> SettingRow::ChoiceTexts() const {
-  std::vector<std::string_view> texts;
-  texts.reserve(choices.size());
-  for (const Choice& choice : choices) {
-    texts.push_back(choice.text);
-  }
-  return texts;
+  return common::ChoiceTexts(choices);
 }
 
 std::span<const SettingRow> SettingRows() {
@@ -149,12 +126,9 @@ const SettingRow& RowOf(Setting setting) {
 
 Bytes BuildSetting(Setting setting, std::string_view shownText) {
   const SettingRow& row = RowOf(setting);
-  std::optional<std::uint8_t> value = row.fallback;
-  for (const Choice& choice : row.choices) {
-    if (choice.text == shownText) {
-      value = choice.value;
-      break;
-    }
+  std::optional<std::uint8_t> value = common::ValueOfChoice(row.choices, shownText);
+  if (!value) {
+    value = row.fallback;
   }
   if (!value) {
     return {};

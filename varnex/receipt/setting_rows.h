@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "varnex/common/choice_table.h"
 #include "varnex/receipt/outcome.h"
 
 namespace varnex::receipt {
@@ -29,11 +30,7 @@ enum class Setting {
   PrintWidth,
 };
 
-// One list entry: its text (exactly as the list shows it) and the byte it sends.
-struct Choice {
-  std::string_view text;
-  std::uint8_t value;
-};
+using common::Choice;
 
 // One command family: the fixed bytes, the list entries in list order, the byte sent for a text
 // that is not in the list (none where the list covers every value the command accepts), and the

@@ -1,4 +1,5 @@
 #include "varnex/receipt/thermal_set_dlg.h"
+#include "varnex/controls/page_parts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -108,11 +109,7 @@ constexpr int kLogoButtonRow = 8;
 
 // The captions that follow the UI language, in the order they are set. Lists, edits, the HEX
 // box and the two hidden buttons keep their texts.
-struct Caption {
-  int button;
-  int text;
-};
-constexpr Caption kCaptions[] = {
+constexpr controls::CaptionRow kCaptions[] = {
     {1033, 110}, {1035, 111}, {1037, 112}, {1039, 113}, {1041, 114}, {1043, 115},
     {1045, 116}, {1047, 117}, {1048, 118}, {1049, 119}, {1050, 120}, {1051, 121},
     {1052, 122}, {1056, 123}, {1055, 124}, {1058, 188}, {1059, 189}, {1061, 220},
@@ -124,22 +121,11 @@ constexpr Caption kCaptions[] = {
 constexpr int kSelfTestSettingsButton = 1127;
 constexpr int kTestSystemButton = 1128;
 
-template <typename Control>
-Control* WithId(Control* control, int id) {
-  control->setObjectName(QString::number(id));
-  return control;
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+using controls::FromUtf8;
+using controls::WithId;
 
 QComboBox* ChoiceList(int id, std::span<const std::string_view> entries, std::size_t selected) {
-  auto* list = WithId(new QComboBox(), id);
-  for (std::string_view entry : entries) {
-    list->addItem(FromUtf8(entry));
-  }
-  list->setCurrentIndex(static_cast<int>(selected));
+  QComboBox* list = controls::ChoiceList(id, entries, static_cast<int>(selected));
   list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   return list;
 }
@@ -291,9 +277,7 @@ void ThermalSetDlg::ConnectButtons() {
 }
 
 void ThermalSetDlg::RefreshTexts() {
-  for (const Caption& caption : kCaptions) {
-    controls::FindControl<QPushButton>(this, caption.button)->setText(context_.Text(caption.text));
-  }
+  controls::SetCaptions(this, kCaptions, context_);
 }
 
 void ThermalSetDlg::SetLogoDialogOpener(std::function<void()> opener) {

@@ -12,13 +12,21 @@
 #include "varnex/controls/cch_button.h"
 #include "varnex/controls/ipv4_address_edit.h"
 #include "varnex/controls/page_look.h"
+#include "varnex/controls/page_parts.h"
 #include "varnex/wireless/bluetooth_page_defaults.h"
 #include "varnex/wireless/page_outcome.h"
-#include "varnex/wireless/page_parts.h"
 #include "varnex/wireless/wired_network_commands.h"
 
 namespace varnex::wireless {
 namespace {
+
+using controls::CaptionRow;
+using controls::ChoiceList;
+using controls::CommandButton;
+using controls::FieldLabel;
+using controls::SetCaptions;
+using controls::TextEdit;
+using controls::WithId;
 
 constexpr int kSetCaption = 130;  // "Setting"
 

@@ -1,4 +1,4 @@
-#include "varnex/wireless/page_parts.h"
+#include "varnex/controls/page_parts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -8,7 +8,7 @@
 
 #include "varnex/controls/cch_button.h"
 
-namespace varnex::wireless {
+namespace varnex::controls {
 
 QLabel* FieldLabel(int id, const QString& text) {
   auto* label = WithId(new QLabel(text), id);
@@ -16,8 +16,8 @@ QLabel* FieldLabel(int id, const QString& text) {
   return label;
 }
 
-controls::CCHButton* CommandButton(int id) {
-  return WithId(new controls::CCHButton(QString()), id);
+CCHButton* CommandButton(int id) {
+  return WithId(new CCHButton(QString()), id);
 }
 
 QLineEdit* TextEdit(int id, int maxChars, std::u16string_view text) {
@@ -29,20 +29,23 @@ QLineEdit* TextEdit(int id, int maxChars, std::u16string_view text) {
   return edit;
 }
 
-QComboBox* ChoiceList(int id, std::span<const std::string_view> choices) {
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QComboBox* ChoiceList(int id, std::span<const std::string_view> choices, int selected) {
   auto* combo = WithId(new QComboBox(), id);
   for (std::string_view choice : choices) {
-    combo->addItem(QString::fromUtf8(choice.data(), static_cast<qsizetype>(choice.size())));
+    combo->addItem(FromUtf8(choice));
   }
-  combo->setCurrentIndex(-1);
+  combo->setCurrentIndex(selected);
   return combo;
 }
 
-void SetCaptions(QWidget* page, std::span<const CaptionRow> rows,
-                 const controls::PageContext& context) {
+void SetCaptions(QWidget* page, std::span<const CaptionRow> rows, const PageContext& context) {
   for (const CaptionRow& row : rows) {
     const QString text = context.Text(row.string);
-    QWidget* control = controls::FindControl<QWidget>(page, row.control);
+    QWidget* control = FindControl<QWidget>(page, row.control);
     if (auto* label = qobject_cast<QLabel*>(control)) {
       label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
@@ -53,4 +56,4 @@ void SetCaptions(QWidget* page, std::span<const CaptionRow> rows,
   }
 }
 
-}  // namespace varnex::wireless
+}  // namespace varnex::controls
