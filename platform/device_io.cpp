@@ -1,5 +1,7 @@
 #include "platform/device_io.h"
 
+#include "platform/bounded_write.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -113,37 +115,9 @@ FileHandle OpenUsbPrinter(const std::string& devicePath) {
 
 WriteStatus WriteAll(int fd, const std::uint8_t* data, std::size_t size,
                      std::chrono::milliseconds bound) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + bound;
-  std::size_t written = 0;
-  while (written < size) {
-    const ssize_t count = ::write(fd, data + written, size - written);
-    if (count > 0) {
-      written += static_cast<std::size_t>(count);
-      continue;
-    }
-    if (count < 0 && errno == EINTR) {
-      continue;
-    }
-    if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-      return WriteStatus::Failed;
-    }
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) {
-      return WriteStatus::TimedOut;
-    }
-    pollfd waitFor{fd, POLLOUT, 0};
-    const int ready = ::poll(&waitFor, 1, static_cast<int>(left.count()));
-    if (ready < 0 && errno != EINTR) {
-      return WriteStatus::Failed;
-    }
-    if (ready > 0 && (waitFor.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0 &&
-        (waitFor.revents & POLLOUT) == 0) {
-      return WriteStatus::Failed;
-    }
-  }
-  return WriteStatus::Complete;
+  return detail::WriteWithin(fd, data, size, bound, [fd](const std::uint8_t* from, std::size_t n) {
+    return ::write(fd, from, n);
+  });
 }
 
 std::chrono::milliseconds WriteBound(std::size_t size, int bytesPerSecond) {

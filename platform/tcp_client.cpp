@@ -1,5 +1,7 @@
 #include "platform/tcp_client.h"
 
+#include "platform/bounded_write.h"
+
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -66,32 +68,10 @@ TcpConnection ConnectTcp(std::uint32_t address, std::uint16_t port,
 
 WriteStatus SendAll(int socket, const std::uint8_t* data, std::size_t size,
                     std::chrono::milliseconds bound) {
-  using Clock = std::chrono::steady_clock;
-  const auto deadline = Clock::now() + bound;
-  std::size_t sent = 0;
-  while (sent < size) {
-    const ssize_t count = ::send(socket, data + sent, size - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
-    if (count > 0) {
-      sent += static_cast<std::size_t>(count);
-      continue;
-    }
-    if (count < 0 && errno == EINTR) {
-      continue;
-    }
-    if (count < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
-      return WriteStatus::Failed;
-    }
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) {
-      return WriteStatus::TimedOut;
-    }
-    pollfd waitFor{socket, POLLOUT, 0};
-    if (::poll(&waitFor, 1, static_cast<int>(left.count())) < 0 && errno != EINTR) {
-      return WriteStatus::Failed;
-    }
-  }
-  return WriteStatus::Complete;
+  return detail::WriteWithin(socket, data, size, bound,
+                             [socket](const std::uint8_t* from, std::size_t n) {
+                               return ::send(socket, from, n, MSG_NOSIGNAL | MSG_DONTWAIT);
+                             });
 }
 
 }  // namespace platform
