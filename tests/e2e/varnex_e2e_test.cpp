@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include "platform/qt/message_service.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/virtual_printer_process.h"
+#include "tests/varnex/logo/bmp_writer.h"
 #include "varnex/app/cvarnex_dlg.h"
 #include "varnex/controls/ipv4_address_edit.h"
 
@@ -116,6 +118,45 @@ TEST_F(VarnexEndToEnd, SelfTestSettingsFromTheMaintenanceMenuOverUsb) {
   EXPECT_TRUE(dialogSeen);
   const std::string log = printer.WaitForLog("RX-42K Thermal Printer");
   EXPECT_NE(log.find("RX-42K Thermal Printer"), std::string::npos) << log;
+}
+
+TEST_F(VarnexEndToEnd, NvLogoDownloadPrintAndClearOverEthernet) {
+  testsupport::VirtualPrinterProcess printer({"--tcp", "127.0.8.2:9100"});
+  auto window = MakeWindow(UiLanguage::English);
+  FindControl<varnex::controls::Ipv4AddressEdit>(window.get(), 1005)->setAddress(127, 0, 8, 2);
+  ConnectTo(*window, "Ethernet");
+  ASSERT_TRUE(window->IsConnected());
+
+  testsupport::BmpFile picture;
+  picture.width = 16;
+  picture.height = 16;
+  picture.pixel = [](int x, int) { return x < 8 ? 0x000000u : 0xFFFFFFu; };
+  files.answers << QString::fromStdString(testsupport::WriteBmp(root.File("logo.bmp"), picture));
+
+  // The logo dialog runs modally: open the picture, download, print double size, clear, close.
+  bool dialogSeen = false;
+  QTimer::singleShot(0, window.get(), [&dialogSeen] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) {
+      return;
+    }
+    dialogSeen = true;
+    for (int id : {1076, 1077}) {
+      FindControl<QAbstractButton>(dialog, id)->click();
+    }
+    FindControl<QAbstractButton>(dialog, 1075)->click();  // "Double WidHig"
+    for (int id : {1078, 1079}) {
+      FindControl<QAbstractButton>(dialog, id)->click();
+    }
+    dialog->reject();
+  });
+  Press(*window, 0, 1051);
+  EXPECT_TRUE(dialogSeen);
+  const std::string log = printer.WaitForLog("NV logo: 1 x 1 bytes");
+  EXPECT_NE(log.find("NV logo: 2 x 2 bytes (16 x 16 dots), 32 data bytes"), std::string::npos)
+      << log;
+  EXPECT_NE(log.find("NV logo: 1 x 1 bytes"), std::string::npos) << log;
+  EXPECT_EQ(messages.texts, QStringList{"NV LOGO Downloaded successfully！"});
 }
 
 }  // namespace
