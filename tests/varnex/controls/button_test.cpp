@@ -19,9 +19,9 @@ TEST(ButtonGradient, ColourTablePerLook) {
     Rgb expected;
   };
   const Case cases[] = {
-      {false, false, 0, {255, 255, 255}},  {false, false, 63, {234, 234, 243}},
-      {false, true, 63, {234, 234, 240}},  {true, false, 63, {240, 240, 243}},
-      {true, true, 63, {240, 240, 234}},   {false, false, 14, {251, 251, 253}},
+      {false, false, 0, {255, 255, 255}}, {false, false, 63, {234, 234, 243}},
+      {false, true, 63, {234, 234, 240}}, {true, false, 63, {240, 240, 243}},
+      {true, true, 63, {240, 240, 234}},  {false, false, 14, {251, 251, 253}},
       {true, true, 14, {252, 252, 251}},
   };
   for (const Case& c : cases) {
@@ -35,8 +35,8 @@ TEST(ButtonGradient, RowIndexNeverExceeds63) {
     int height;
     int expected;
   };
-  const Case cases[] = {{0, 20, 0}, {2, 20, 6}, {10, 20, 31}, {20, 20, 63}, {22, 20, 63},
-                        {1, 1, 63}, {5, 0, 63}};
+  const Case cases[] = {{0, 20, 0},   {2, 20, 6}, {10, 20, 31}, {20, 20, 63},
+                        {22, 20, 63}, {1, 1, 63}, {5, 0, 63}};
   for (const Case& c : cases) {
     EXPECT_EQ(varnex::controls::GradientIndexForRow(c.y, c.height), c.expected)
         << c.y << "/" << c.height;

@@ -8,8 +8,8 @@ using platform::UiLanguage;
 using varnex::texts::StringTable;
 
 TEST(StringTable, ParsesTabSeparatedLinesWithLineBreaks) {
-  const StringTable table =
-      StringTable::Parse("# comment\n\n105\tConnect\t连   接\r\n192\tA\\nB\t甲\\n乙\nbad line\nx\ty\tz\n");
+  const StringTable table = StringTable::Parse(
+      "# comment\n\n105\tConnect\t连   接\r\n192\tA\\nB\t甲\\n乙\nbad line\nx\ty\tz\n");
   EXPECT_EQ(table.size(), 2u);
   EXPECT_EQ(table.Text(105, UiLanguage::Chinese), "连   接");
   EXPECT_EQ(table.Text(192, UiLanguage::English), "A\nB");
@@ -41,7 +41,8 @@ TEST(BuiltInStrings, EveryQuotedIdInBothLanguages) {
       {129, "            Direction:", "         打印方向:"},
       {151, " IP Addr:", "打印机IP:"},
       {184, "The printer is not connected or dropped!", "打印机未连接或已掉线!"},
-      {192, "Note: To use this function, please ensure that the upper cover of the printer nis open",
+      {192,
+       "Note: To use this function, please ensure that the upper cover of the printer nis open",
        "注意事项：使用此功能，请确保打印机上盖\n                    处于打开状态!!!"},
       {216, "Default password: 60417395, which can be obtained from the printer self check page!",
        "默认密码:60417395,可从打印机自检页获取!"},
