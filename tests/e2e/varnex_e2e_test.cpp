@@ -114,7 +114,7 @@ TEST_F(VarnexEndToEnd, SelfTestSettingsFromTheMaintenanceMenuOverUsb) {
     FindControl<QPushButton>(dialog, 1140)->click();
     dialog->reject();
   });
-  window.maintenanceMenu()->findChild<QAction*>("1127")->trigger();
+  window.maintenanceMenu()->findChild<QAction*>("selfTestSettings")->trigger();
   EXPECT_TRUE(dialogSeen);
   const std::string log = printer.WaitForLog("RX-42K Thermal Printer");
   EXPECT_NE(log.find("RX-42K Thermal Printer"), std::string::npos) << log;

@@ -93,19 +93,27 @@ void CVarnexDlg::BuildMenus() {
     QAction* english = menu->addAction(QStringLiteral("English"));
     english->setObjectName(QStringLiteral("32776"));
     english->setCheckable(true);
-    connect(chinese, &QAction::triggered, this, [this, chinese] {
-      chinese->setChecked(true);  // items are never unchecked, each menu shows its own language
-      SwitchLanguage(platform::UiLanguage::Chinese);
-    });
-    connect(english, &QAction::triggered, this, [this, english] {
-      english->setChecked(true);
-      SwitchLanguage(platform::UiLanguage::English);
-    });
+    connect(chinese, &QAction::triggered, this,
+            [this] { SwitchLanguage(platform::UiLanguage::Chinese); });
+    connect(english, &QAction::triggered, this,
+            [this] { SwitchLanguage(platform::UiLanguage::English); });
     languageMenus_[static_cast<std::size_t>(i)] = menu;
   }
-  const auto active = texts_.language();
-  languageMenu(active)->actions()[MenuIndex(active)]->setChecked(true);
+  languageShown_[static_cast<std::size_t>(MenuIndex(texts_.language()))] = true;
+  ShowMenuChecks();
   AttachMenus();
+}
+
+// Each language has its own menu, and only the active language's menu is attached. A menu marks
+// its own language once that language has been active and never marks the other one, whatever
+// item was clicked (Qt toggles a checkable item by itself when it is chosen).
+void CVarnexDlg::ShowMenuChecks() {
+  for (std::size_t menu = 0; menu < languageMenus_.size(); ++menu) {
+    const QList<QAction*> items = languageMenus_[menu]->actions();
+    for (std::size_t item = 0; item < 2; ++item) {
+      items[static_cast<qsizetype>(item)]->setChecked(item == menu && languageShown_[menu]);
+    }
+  }
 }
 
 // Holds the self-test page settings and the printer test system, the two receipt-page dialogs
@@ -114,10 +122,10 @@ void CVarnexDlg::BuildMaintenanceMenu() {
   maintenanceMenu_ = new QMenu(this);
   maintenanceMenu_->setObjectName(QStringLiteral("maintenance"));
   QAction* selfTest = maintenanceMenu_->addAction(QString());
-  selfTest->setObjectName(QStringLiteral("1127"));
+  selfTest->setObjectName(QStringLiteral("selfTestSettings"));
   connect(selfTest, &QAction::triggered, receiptPage_, &receipt::ThermalSetDlg::OnSelfTestSettings);
   QAction* testSystem = maintenanceMenu_->addAction(QString());
-  testSystem->setObjectName(QStringLiteral("1128"));
+  testSystem->setObjectName(QStringLiteral("testSystem"));
   connect(testSystem, &QAction::triggered, receiptPage_, &receipt::ThermalSetDlg::OnTestSystem);
 }
 
@@ -162,10 +170,12 @@ void CVarnexDlg::OnConnect() {
 
 void CVarnexDlg::SwitchLanguage(platform::UiLanguage target) {
   if (texts_.language() == target) {
+    ShowMenuChecks();  // undo the toggle of the clicked item
     return;
   }
   texts_.SetLanguage(target);
-  languageMenu(target)->actions()[MenuIndex(target)]->setChecked(true);
+  languageShown_[static_cast<std::size_t>(MenuIndex(target))] = true;
+  ShowMenuChecks();
   SetTabCaptions();
   SetBarTexts();
   pages_[0]->RefreshTexts();

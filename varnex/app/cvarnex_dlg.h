@@ -65,6 +65,7 @@ class CVarnexDlg : public QDialog, public link::PrinterSender, private link::Lin
   void BuildMenus();
   void AttachMenus();
   void BuildMaintenanceMenu();
+  void ShowMenuChecks();
   void SetTabCaptions();
   void SetBarTexts();
 
@@ -75,6 +76,7 @@ class CVarnexDlg : public QDialog, public link::PrinterSender, private link::Lin
   QTabWidget* tabs_;
   QMenuBar* menuBar_;
   std::array<QMenu*, 2> languageMenus_{};  // [0] menu 183 (Chinese), [1] menu 184 (English)
+  std::array<bool, 2> languageShown_{};    // the language has been active (same order)
   std::array<controls::TabPage*, 4> pages_{};
   receipt::ThermalSetDlg* receiptPage_ = nullptr;
   QMenu* maintenanceMenu_ = nullptr;

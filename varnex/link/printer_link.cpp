@@ -23,14 +23,10 @@ PrinterLink::PrinterLink(LinkReporter& reporter, platform::Sleeper& sleeper)
     : reporter_(reporter), sleeper_(sleeper) {}
 
 HandleState PrinterLink::handleState() const {
-  if (m_portHandleInvalid) {
-    return HandleState::Invalid;
-  }
-  return m_portHandle.valid() ? HandleState::Open : HandleState::None;
+  return m_portHandleInvalid ? HandleState::Invalid : HandleState::None;
 }
 
 bool PrinterLink::Connect(const BarInputs& inputs) {
-  m_portHandle.reset();
   m_portHandleInvalid = false;
 
   const PortKind kind = PortKindFromText(inputs.portText);
@@ -66,9 +62,11 @@ bool PrinterLink::ConnectUsb() {
     return false;
   }
   m_usbDevicePath = *path;
-  // The handle is kept whatever the open gave; a failed open is reported by the next send.
-  m_portHandle = platform::OpenUsbPrinter(m_usbDevicePath);
-  m_portHandleInvalid = !m_portHandle.valid();
+  // The Linux USB printer driver lets one process hold the node open at a time (a second open
+  // fails with EBUSY), and every send opens it again, so the check's handle is closed at once.
+  // A failed open still connects; the slot remembers it and the next send reports it.
+  const platform::FileHandle check = platform::OpenUsbPrinter(m_usbDevicePath);
+  m_portHandleInvalid = !check.valid();
   return true;
 }
 
@@ -131,7 +129,6 @@ bool PrinterLink::OpenTcp(std::uint32_t address) {
 
 void PrinterLink::Disconnect() {
   m_connected = false;
-  m_portHandle.reset();
   m_portHandleInvalid = true;
   sleeper_.Sleep(kTcpSettle);
   m_socket.reset();
@@ -142,12 +139,10 @@ bool PrinterLink::Send(const BarInputs& inputs, const std::uint8_t* bytes, std::
   if (m_portHandleInvalid) {
     reporter_.ShowMessage(m_connected ? kPortOccupied : kPrinterNotConnected);
     m_portHandleInvalid = false;
-    m_portHandle.reset();
     return false;
   }
   if (!m_connected) {
     reporter_.ShowMessage(kPrinterNotConnected);
-    m_portHandle.reset();
     return false;
   }
   // A negative count cannot describe a buffer; nothing is written.
@@ -174,7 +169,6 @@ bool PrinterLink::Send(const BarInputs& inputs, const std::uint8_t* bytes, std::
     DropConnection();
     return false;
   }
-  m_portHandle.reset();  // the slot is empty after a send, also the handle a USB connect kept
   return true;
 }
 
@@ -198,7 +192,6 @@ bool PrinterLink::SendEthernet(const BarInputs& inputs, const std::uint8_t* byte
 void PrinterLink::DropConnection() {
   reporter_.ShowMessage(kPrinterNotConnected);
   m_connected = false;
-  m_portHandle.reset();
   m_portHandleInvalid = true;
   reporter_.ConnectionDropped();
 }

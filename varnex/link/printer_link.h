@@ -25,8 +25,9 @@ class LinkReporter {
   virtual void ConnectionDropped() = 0;
 };
 
-// The port handle slot: never opened or given up (Invalid), deliberately empty (None), or open.
-enum class HandleState { Invalid, None, Open };
+// The port handle slot: never opened, given up or failed (Invalid), or empty between sends (None).
+// No handle stays open between operations: each send opens its port and closes it again.
+enum class HandleState { Invalid, None };
 
 // TCP port of the printers' raw print service.
 inline constexpr std::uint16_t kPrinterTcpPort = 9100;
@@ -65,8 +66,7 @@ class PrinterLink {
   bool m_connected = false;
   std::string m_usbDevicePath;
   platform::FileHandle m_socket;
-  platform::FileHandle m_portHandle;
-  bool m_portHandleInvalid = true;  // Invalid when set; None or Open by m_portHandle otherwise
+  bool m_portHandleInvalid = true;  // the slot's state: Invalid when set, None otherwise
 };
 
 }  // namespace varnex::link

@@ -223,6 +223,23 @@ TEST_F(MainWindowTest, PagesKeepTheirColoursInsideTheWindow) {
   EXPECT_EQ(window->page(0)->palette().color(QPalette::Window), QColor(240, 240, 220));
 }
 
+TEST_F(MainWindowTest, EachLanguageMenuMarksOnlyItsOwnLanguage) {
+  auto window = MakeWindow(UiLanguage::English);
+  QMenu* chineseMenu = window->languageMenu(UiLanguage::Chinese);
+  QMenu* englishMenu = window->languageMenu(UiLanguage::English);
+  const auto checked = [](QMenu* menu, const char* item) {
+    return menu->findChild<QAction*>(item)->isChecked();
+  };
+  englishMenu->findChild<QAction*>("32776")->trigger();  // the active language: nothing changes
+  englishMenu->findChild<QAction*>("32773")->trigger();  // to Chinese
+  chineseMenu->findChild<QAction*>("32776")->trigger();  // back to English
+  EXPECT_EQ(window->language(), UiLanguage::English);
+  EXPECT_TRUE(checked(englishMenu, "32776"));
+  EXPECT_FALSE(checked(englishMenu, "32773"));
+  EXPECT_TRUE(checked(chineseMenu, "32773"));
+  EXPECT_FALSE(checked(chineseMenu, "32776"));
+}
+
 TEST_F(MainWindowTest, EnterDoesNothingAndEscapeCloses) {
   auto window = MakeWindow();
   window->activateWindow();
