@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,12 +92,27 @@ using controls::FieldLabel;
 using controls::TextEdit;
 using controls::WithId;
 
+// The supply voltage button (1087) is a plain push button. Like any push button with the focus,
+// Enter presses it; it never becomes the window's default button, so Enter elsewhere does not.
+class PlainButton final : public QPushButton {
+ public:
+  PlainButton() { setAutoDefault(false); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+};
+
 // Every command button is owner-drawn except the supply voltage one (1087).
 QPushButton* CommandButton(int id) {
   if (id == 1087) {
-    auto* button = WithId(new QPushButton(), id);
-    button->setAutoDefault(false);
-    return button;
+    return WithId(new PlainButton(), id);
   }
   return controls::CommandButton(id);
 }
@@ -311,12 +327,7 @@ void LabelSetDlg::Carry(const Outcome& outcome) {
                                                  static_cast<qsizetype>(outcome.refusal.size())));
     return;
   }
-  for (const Bytes& bytes : outcome.sends) {
-    // After a failed header the model text would reach the printer as printable data.
-    if (!context_.printer.Send(bytes)) {
-      return;
-    }
-  }
+  context_.printer.SendInOrder(outcome.sends);
 }
 
 }  // namespace varnex::label

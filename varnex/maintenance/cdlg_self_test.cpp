@@ -52,9 +52,7 @@ void CDlgSelfTest::OnSet(const SelfTestFieldRow& row) {
     context_.ShowMessage(this, *outcome.refusalMessageId);
     return;
   }
-  for (const Bytes& bytes : outcome.sends) {
-    context_.printer.Send(bytes);
-  }
+  context_.printer.SendInOrder(outcome.sends);
 }
 
 }  // namespace varnex::maintenance

@@ -35,9 +35,7 @@ void CarryOut(const Outcome& outcome, controls::PageContext& context, QWidget* o
     }
     return;
   }
-  for (const Bytes& bytes : outcome.sends) {
-    context.printer.Send(bytes);
-  }
+  context.printer.SendInOrder(outcome.sends);
 }
 
 }  // namespace varnex::wireless

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+#include <QVBoxLayout>
 #include <chrono>
 #include <memory>
 
@@ -245,6 +248,32 @@ TEST_F(LabelSetDlgTest, ModelTextRefusals) {
     Press(1137);
     EXPECT_TRUE(Sends().empty());
     EXPECT_EQ(ctx->messages.texts, QStringList{QString::fromUtf8(row.message)});
+  }
+}
+
+TEST_F(LabelSetDlgTest, EnterPressesOnlyTheFocusedButton) {
+  testsupport::PageTestContext context;
+  QDialog host;  // the main window is a dialog: Enter must not reach a default button
+  auto* hosted = new LabelSetDlg(context.context);
+  (new QVBoxLayout(&host))->addWidget(hosted);
+  host.show();
+  const struct {
+    int control;
+    std::vector<Bytes> sends;
+  } rows[] = {
+      {1087, {{0x1F, 0x1B, 0x17, 0x02, 0x00}}},  // the plain button
+      {1084, {{0x1F, 0x1B, 0x16, 0x0B, 0x00}}},  // an owner-drawn button
+      {1060, {}},                                // an edit
+      {1088, {}},                                // a list
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.control);
+    context.printer.sends.clear();
+    QWidget* control = FindControl<QWidget>(hosted, row.control);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+    EXPECT_EQ(context.printer.sends, row.sends);
+    EXPECT_TRUE(host.isVisible());
   }
 }
 

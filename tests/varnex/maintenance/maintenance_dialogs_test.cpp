@@ -70,6 +70,12 @@ TEST_F(SelfTestDialogTest, SetButtonSendsTheCommandThenTheText) {
   EXPECT_TRUE(ctx.messages.texts.isEmpty());
 }
 
+TEST_F(SelfTestDialogTest, FailedHeaderStopsTheText) {
+  ctx.printer.sendSucceeds = false;
+  Click(1146);
+  EXPECT_EQ(ctx.printer.sends, (std::vector<Bytes>{{0x1F, 0x1B, 0x1F, 0xFE, 0x0B}}));
+}
+
 TEST_F(SelfTestDialogTest, EmptyFieldShowsMessage170AndSendsNothing) {
   Edit(1145)->clear();
   Click(1146);

@@ -129,9 +129,9 @@ TEST_F(PrtBTDlgTest, LanguageSwitchKeepsTypedTextsAndSelections) {
   EXPECT_EQ(Address(1025)->fields().Bytes(), (std::array<std::uint8_t, 4>{10, 0, 0, 1}));
 }
 
-// Name and PIN go out as a header and the text, two sends; a failed header does not stop the
-// text (the send operation reports the failure itself).
-TEST_F(PrtBTDlgTest, NameAndPinSendHeaderThenTextEvenWhenASendFails) {
+// Name and PIN go out as a header and the text, two sends; after a failed header the text is not
+// sent (it would reach the printer without its header; the send operation reports the failure).
+TEST_F(PrtBTDlgTest, NameAndPinSendHeaderThenTextUnlessTheHeaderFails) {
   struct Case {
     int button;
     bool sendSucceeds;
@@ -140,7 +140,8 @@ TEST_F(PrtBTDlgTest, NameAndPinSendHeaderThenTextEvenWhenASendFails) {
   const Case cases[] = {
       {1011, true, {{0x1F, 0x11, 0x08, 0x01, 0x11}, Ascii("Bluetooth Printer")}},
       {1014, true, {{0x1F, 0x11, 0x09, 0x01, 0x04}, Ascii("2948")}},
-      {1011, false, {{0x1F, 0x11, 0x08, 0x01, 0x11}, Ascii("Bluetooth Printer")}},
+      {1011, false, {{0x1F, 0x11, 0x08, 0x01, 0x11}}},
+      {1014, false, {{0x1F, 0x11, 0x09, 0x01, 0x04}}},
   };
   for (const Case& c : cases) {
     ctx.printer.sends.clear();
