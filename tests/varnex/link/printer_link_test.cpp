@@ -1,9 +1,11 @@
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/sleeper.h"
@@ -69,6 +71,26 @@ TEST_F(PrinterLinkTest, EthernetFailuresShowTheirMessagesAndStayDisconnected) {
   EXPECT_FALSE(link.Connect({"Ethernet", "115200", Loopback(2)}));
   EXPECT_EQ(reporter.messages, (std::vector<int>{186, 187}));
   EXPECT_FALSE(link.connected());
+}
+
+TEST_F(PrinterLinkTest, SocketThatCannotBeCreatedShows185) {
+  // Under a small descriptor limit, with every free descriptor taken, socket() fails (EMFILE).
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit tight = saved;
+  tight.rlim_cur = std::min<rlim_t>(256, saved.rlim_max);
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+  std::vector<int> taken;
+  for (int fd = ::dup(STDIN_FILENO); fd >= 0; fd = ::dup(STDIN_FILENO)) {
+    taken.push_back(fd);
+  }
+  const bool connected = link.Connect({"Ethernet", "115200", Loopback(6)});
+  for (int fd : taken) {
+    ::close(fd);
+  }
+  ::setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_FALSE(connected);
+  EXPECT_EQ(reporter.messages, std::vector<int>{185});
 }
 
 TEST_F(PrinterLinkTest, EthernetPrinterGoneAfterConnectShows187AndStaysConnected) {
