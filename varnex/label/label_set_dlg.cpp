@@ -217,12 +217,8 @@ QLayout* LabelSetDlg::BuildActionRow() {
 // language-dependent lists come with RefreshTexts.
 QComboBox* LabelSetDlg::ChoiceList(Combo combo) {
   const ComboChoices choices = ChoicesOf(combo);
-  auto* list = WithId(new QComboBox(), choices.controlId);
+  QComboBox* list = controls::ChoiceList(choices.controlId, choices.texts);
   list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  for (std::string_view text : choices.texts) {
-    list->addItem(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  }
-  list->setCurrentIndex(-1);
   return list;
 }
 
@@ -323,8 +319,7 @@ void LabelSetDlg::OnAdVisualization() {
 
 void LabelSetDlg::Carry(const Outcome& outcome) {
   if (outcome.IsRefused()) {
-    context_.ShowMessage(this, QString::fromUtf8(outcome.refusal.data(),
-                                                 static_cast<qsizetype>(outcome.refusal.size())));
+    context_.ShowMessage(this, controls::FromUtf8(outcome.refusal));
     return;
   }
   context_.printer.SendInOrder(outcome.sends);

@@ -16,6 +16,7 @@
 
 #include "varnex/controls/cch_button.h"
 #include "varnex/controls/page_look.h"
+#include "varnex/controls/page_parts.h"
 #include "varnex/logo/logo_preview.h"
 #include "varnex/logo/logo_raster.h"
 #include "varnex/logo/open_picture_icon.h"
@@ -66,11 +67,7 @@ constexpr ZoomRadio kZoomRadios[] = {
     {1075, 160, LogoZoom::DoubleWidthHeight},
 };
 
-template <typename Control>
-Control* WithId(Control* control, int id) {
-  control->setObjectName(QString::number(id));
-  return control;
-}
+using controls::WithId;
 
 // A picture as the preview sees it, and the width the paper check uses.
 struct Picture {

@@ -7,6 +7,7 @@
 
 #include "varnex/controls/cch_button.h"
 #include "varnex/controls/page_look.h"
+#include "varnex/controls/page_parts.h"
 
 namespace varnex::maintenance {
 namespace {
@@ -15,11 +16,7 @@ QString FromUtf16(std::u16string_view text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-template <typename Control>
-Control* WithId(Control* control, int id) {
-  control->setObjectName(QString::number(id));
-  return control;
-}
+using controls::WithId;
 
 }  // namespace
 

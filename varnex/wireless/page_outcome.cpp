@@ -1,6 +1,7 @@
 #include "varnex/wireless/page_outcome.h"
 
 #include "varnex/controls/ipv4_address_edit.h"
+#include "varnex/controls/page_parts.h"
 
 namespace varnex::wireless {
 
@@ -20,8 +21,7 @@ QString MessageText(const Message& message, const controls::PageContext& context
   if (message.IsFromTable()) {
     return context.Text(message.string_id);
   }
-  const std::string_view text = message.InCodeText(context.texts.language());
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  return controls::FromUtf8(message.InCodeText(context.texts.language()));
 }
 
 void CarryOut(const Outcome& outcome, controls::PageContext& context, QWidget* owner,
