@@ -2,23 +2,9 @@
 
 #include <optional>
 
+#include "varnex/common/hex_digit.h"
+
 namespace varnex::receipt {
-namespace {
-
-std::optional<std::uint8_t> DigitValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') {
-    return static_cast<std::uint8_t>(c - u'0');
-  }
-  if (c >= u'A' && c <= u'F') {
-    return static_cast<std::uint8_t>(c - u'A' + 10);
-  }
-  if (c >= u'a' && c <= u'f') {
-    return static_cast<std::uint8_t>(c - u'a' + 10);
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 Bytes ReadHexBytes(std::u16string_view text) {
   Bytes bytes;
@@ -32,8 +18,8 @@ Bytes ReadHexBytes(std::u16string_view text) {
     if (i + 1 >= text.size()) {
       break;  // a lone last digit makes no byte
     }
-    const auto high = DigitValue(text[i]);
-    const auto low = DigitValue(text[i + 1]);
+    const auto high = common::HexDigitValue(text[i]);
+    const auto low = common::HexDigitValue(text[i + 1]);
     if (!high || !low) {
       break;
     }

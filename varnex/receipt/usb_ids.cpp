@@ -2,24 +2,13 @@
 
 #include <optional>
 
+#include "varnex/common/hex_digit.h"
+
 namespace varnex::receipt {
 namespace {
 
 bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
-std::optional<unsigned> HexDigit(char c) {
-  if (c >= '0' && c <= '9') {
-    return static_cast<unsigned>(c - '0');
-  }
-  if (c >= 'A' && c <= 'F') {
-    return static_cast<unsigned>(c - 'A' + 10);
-  }
-  if (c >= 'a' && c <= 'f') {
-    return static_cast<unsigned>(c - 'a' + 10);
-  }
-  return std::nullopt;
 }
 
 // Reads one number at `pos`: white space, an optional 0x prefix, then hex digits. The prefix
@@ -31,15 +20,15 @@ std::optional<std::uint32_t> ReadHexNumber(std::string_view text, std::size_t& p
     ++i;
   }
   if (i + 2 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X') &&
-      HexDigit(text[i + 2])) {
+      common::HexDigitValue(text[i + 2])) {
     i += 2;
   }
-  if (i >= text.size() || !HexDigit(text[i])) {
+  if (i >= text.size() || !common::HexDigitValue(text[i])) {
     return std::nullopt;
   }
   std::uint32_t value = 0;
   while (i < text.size()) {
-    const auto digit = HexDigit(text[i]);
+    const auto digit = common::HexDigitValue(text[i]);
     if (!digit) {
       break;
     }

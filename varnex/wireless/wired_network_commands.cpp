@@ -1,5 +1,6 @@
 #include "varnex/wireless/wired_network_commands.h"
 
+#include "varnex/common/hex_digit.h"
 #include "varnex/wireless/address_check.h"
 
 namespace varnex::wireless {
@@ -18,19 +19,6 @@ std::uint8_t WiredAddressSelector(AddressKind kind) {
   return 0x00;  // not reached: every kind has a row above
 }
 
-std::optional<std::uint8_t> HexDigitValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') {
-    return static_cast<std::uint8_t>(c - u'0');
-  }
-  if (c >= u'a' && c <= u'f') {
-    return static_cast<std::uint8_t>(c - u'a' + 10);
-  }
-  if (c >= u'A' && c <= u'F') {
-    return static_cast<std::uint8_t>(c - u'A' + 10);
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 Outcome WiredAddressCommand(AddressKind kind, const controls::Ipv4Fields& fields) {
@@ -46,8 +34,8 @@ std::optional<std::uint8_t> ParseMacPart(std::u16string_view part) {
   if (part.size() != 2) {
     return std::nullopt;
   }
-  const auto high = HexDigitValue(part[0]);
-  const auto low = HexDigitValue(part[1]);
+  const auto high = common::HexDigitValue(part[0]);
+  const auto low = common::HexDigitValue(part[1]);
   if (!high || !low) {
     return std::nullopt;
   }
